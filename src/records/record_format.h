@@ -1,0 +1,7 @@
+#pragma once
+
+namespace tovrin {
+
+enum class RecordFormat { Text, Workbook };
+
+}  // namespace tovrin
