@@ -1,7 +1,5 @@
 #include "text/gbk.h"
 
-#include "text/utf.h"
-
 #include <iconv.h>
 
 #include <algorithm>
@@ -15,12 +13,15 @@ bool IsAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// Bytes of the character at the start of the text: a whole well-formed UTF-8
-// sequence, or one byte of a malformed one.
+// Bytes of the character at the start of the text: its lead byte and the
+// continuation bytes that follow it, so that a whole unmappable character, or a
+// cut-off sequence, becomes a single replacement.
 size_t Utf8CharacterLength(std::string_view text) {
     const auto lead = static_cast<unsigned char>(text.front());
     const size_t length = (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 1;
-    return length <= text.size() && IsValidUtf8(text.substr(0, length)) ? length : 1;
+    size_t n = 1;
+    while (n < length && n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) ++n;
+    return n;
 }
 
 class Converter {
