@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/control_ids.h"
+#include "records/frame_texts.h"
 
 namespace tovrin {
 namespace {
@@ -108,13 +109,12 @@ const char* CaptionFor(int controlId, bool english) {
 }
 
 std::vector<std::string> FrameFormatEntries(bool english) {
-    if (english) return {"Standard frame", "Extended Frame"};
-    return {"标准帧", "扩展帧"};
+    return {std::string(FrameFormatText(FrameFormat::Standard, Direction::Send, english)),
+            std::string(FrameFormatText(FrameFormat::Extended, Direction::Send, english))};
 }
 
 std::vector<std::string> FrameTypeEntries(bool english) {
-    if (english) return {"Data frame", "Remote frame"};
-    return {"数据帧", "远程帧"};
+    return {std::string(FrameTypeText(FrameType::Data, english)), std::string(FrameTypeText(FrameType::Remote, english))};
 }
 
 std::vector<std::string> WorkModeEntries(bool english) {

@@ -10,6 +10,7 @@
 #include "controls/list_model.h"
 #include "link/assembler.h"
 #include "link/serial_port.h"
+#include "records/placement.h"
 #include "records/traffic_list.h"
 
 namespace tovrin {
@@ -83,6 +84,9 @@ public:
     void RollAutoSaveFile();
     void AppendAutoSaveRecord();
     void OnTrafficListDblClk();
+    // Placement at the record counter; autoSave appends the placed row to the automatic file.
+    void AddTrafficRecord(TrafficRecord record, bool autoSave);
+    void MergeTrafficRecord(TrafficRecord record, MergedNumber numbering = MergedNumber::RowPosition);
 
     // --- sending ------------------------------------------------------------------
     void OnSendRow(int row);  // 1..8

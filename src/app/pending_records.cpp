@@ -16,5 +16,7 @@ void CKelvaraDlg::OnAutoSaveOption() {}
 void CKelvaraDlg::RollAutoSaveFile() {}
 void CKelvaraDlg::AppendAutoSaveRecord() {}
 void CKelvaraDlg::OnTrafficListDblClk() {}
+void CKelvaraDlg::AddTrafficRecord(TrafficRecord, bool) {}
+void CKelvaraDlg::MergeTrafficRecord(TrafficRecord, MergedNumber) {}
 
 }  // namespace tovrin
