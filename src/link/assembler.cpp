@@ -22,8 +22,11 @@ void RxAssembler::Feed(uint8_t byte, RxSink& sink) {
                m_nRxExpected <= static_cast<int>(SETTINGS_PACKET_SIZE) &&
                m_rxBuffer[static_cast<size_t>(m_nRxExpected - 1)] == DATA_PACKET_END) {
         m_nRxIndex = 0;
-        if (sink.DisplayOn())
-            sink.OnDataPacketFrame(std::span<const uint8_t>(m_rxBuffer.data(), static_cast<size_t>(m_nRxExpected)));
+        if (sink.DisplayOn()) {
+            // A copy, as in Dispatch: a handler that delivers more bytes refills m_rxBuffer.
+            const SettingsPacket packet = m_rxBuffer;
+            sink.OnDataPacketFrame(std::span<const uint8_t>(packet.data(), static_cast<size_t>(m_nRxExpected)));
+        }
     }
 
     if (m_nRxIndex == static_cast<int>(SETTINGS_PACKET_SIZE)) {
