@@ -46,9 +46,11 @@ private:
     std::deque<TrafficRecord> rows_;  // a deque grows without moving the rows it has
     std::map<std::string, std::set<int>, std::less<>> positionsById_;
     TrafficListObserver* observer_ = nullptr;
-    TrafficListObserver silent_;
 
-    TrafficListObserver& observer() { return observer_ ? *observer_ : silent_; }
+    TrafficListObserver& observer() {
+        static TrafficListObserver nobody;
+        return observer_ ? *observer_ : nobody;
+    }
 };
 
 }  // namespace tovrin
