@@ -234,14 +234,14 @@ std::string GlobalsSubstream(std::string_view sheetName, const SharedStrings& st
     return bytes;
 }
 
-}  // namespace
-
 std::string WorkbookBytes(std::string_view sheetName, std::span<const std::string> headerRow, int rowCount,
                           const CellReader& cell) {
     SharedStrings strings;
     const std::string sheet = WorksheetSubstream(headerRow, DataRowsFitting(rowCount), cell, strings);
     return CompoundFileWithStream(u"Workbook", GlobalsSubstream(sheetName, strings) + sheet);
 }
+
+}  // namespace
 
 WorkbookResult WriteWorkbook(const std::string& path, std::string_view sheetName,
                              std::span<const std::string> headerRow, int rowCount, const CellReader& cell) {

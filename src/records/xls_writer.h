@@ -18,12 +18,9 @@ struct WorkbookResult {
 // Reads the text (UTF-8) of a data cell; rows and columns count from 0.
 using CellReader = std::function<std::string_view(int row, int column)>;
 
-// The workbook (BIFF8 in a compound document) of one sheet of text cells: the
-// header row, then the data rows as far as the sheet has room.
-std::string WorkbookBytes(std::string_view sheetName, std::span<const std::string> headerRow, int rowCount,
-                          const CellReader& cell);
-
-// Writes those bytes to the file, replacing what it held.
+// Writes the workbook (BIFF8 in a compound document) of one sheet of text cells,
+// replacing what the file held: the header row, then the data rows as far as the
+// sheet has room.
 WorkbookResult WriteWorkbook(const std::string& path, std::string_view sheetName,
                              std::span<const std::string> headerRow, int rowCount, const CellReader& cell);
 
