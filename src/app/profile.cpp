@@ -1,8 +1,7 @@
 #include "app/profile.h"
 
-#include <unistd.h>
 
-#include <cerrno>
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <fstream>
@@ -20,10 +19,13 @@ namespace {
 constexpr std::streamsize kMaxFileBytes = 16 * 1024 * 1024;
 
 std::string LoadUtf8(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return {};
-    std::string bytes(static_cast<size_t>(kMaxFileBytes), '\0');
-    in.read(bytes.data(), kMaxFileBytes);
+    const std::streamsize size = std::min<std::streamsize>(in.tellg(), kMaxFileBytes);
+    if (size <= 0) return {};
+    std::string bytes(static_cast<size_t>(size), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), size);
     bytes.resize(static_cast<size_t>(in.gcount()));
     if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
     if (IsValidUtf8(bytes)) return bytes;
