@@ -1,6 +1,7 @@
 #include "sim/pseudo_terminal.h"
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
@@ -43,6 +44,12 @@ PseudoTerminal::~PseudoTerminal() { Close(); }
 
 unsigned PseudoTerminal::HostLineSpeed() const {
     return m_master >= 0 ? ReadLineSpeed(m_master).value_or(0) : 0;
+}
+
+size_t PseudoTerminal::HostUnread() const {
+    int waiting = 0;
+    if (m_slave < 0 || ioctl(m_slave, TIOCINQ, &waiting) != 0) return 0;
+    return static_cast<size_t>(waiting);
 }
 
 void PseudoTerminal::Close() {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 
 namespace tovrin::sim {
@@ -17,6 +18,8 @@ public:
     const std::string& SlavePath() const { return m_slavePath; }
     // The host's current output rate, read through the master.
     unsigned HostLineSpeed() const;
+    // Bytes sent to the host that it has not read yet.
+    size_t HostUnread() const;
     // Both ends closed: the host's side hangs up.
     void Close();
 

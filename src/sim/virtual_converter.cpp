@@ -54,6 +54,16 @@ bool VirtualConverter::WaitGenerated(std::chrono::milliseconds timeout) {
     return m_progress.wait_for(lock, timeout, [this] { return PlanFinished() && m_toHost.empty(); });
 }
 
+bool VirtualConverter::WaitHostRead(std::chrono::milliseconds timeout) {
+    const auto end = Clock::now() + timeout;
+    // Twice in a row: bytes on their way into the host's queue are not counted yet.
+    for (int quiet = 0; quiet < 2; quiet = m_pty.HostUnread() == 0 ? quiet + 1 : 0) {
+        if (Clock::now() >= end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
 uint64_t VirtualConverter::Generated() const {
     std::lock_guard lock(m_mutex);
     return m_generated;

@@ -34,6 +34,8 @@ public:
     void EnableDemoTraffic() { Generate(DemoTrafficPlan()); }
     // True once every frame of a plan with an end has been produced and written out.
     bool WaitGenerated(std::chrono::milliseconds timeout);
+    // True once the host has read everything sent to it.
+    bool WaitHostRead(std::chrono::milliseconds timeout);
     uint64_t Generated() const;  // frames of the plan written towards the host
     uint64_t Filtered() const;   // frames of the plan the converter's filters held back
 
