@@ -127,6 +127,5 @@ std::span<const Heading> ReceiveIdListHeadings() { return kReceiveIdHeadings; }
 std::span<const Heading> FrameListHeadings() { return kFrameListHeadings; }
 
 const char* AutoAnswerButtonCaption(bool english) { return english ? "Receive Data" : "接受数据"; }
-const char* NormalBusStateText(bool english) { return english ? "Normal" : "正常"; }
 
 }  // namespace tovrin

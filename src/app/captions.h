@@ -31,6 +31,5 @@ std::span<const Heading> ReceiveIdListHeadings();
 std::span<const Heading> FrameListHeadings();
 
 const char* AutoAnswerButtonCaption(bool english);
-const char* NormalBusStateText(bool english);
 
 }  // namespace tovrin

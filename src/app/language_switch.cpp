@@ -3,6 +3,7 @@
 #include "app/kelvara_dlg.h"
 #include "app/selector_restore.h"
 #include "controls/list_syntax.h"
+#include "records/bus_state_text.h"
 
 namespace tovrin {
 namespace {
@@ -46,7 +47,7 @@ void CKelvaraDlg::OnLanguageSwitch() {
 
     UpdateData(true);
     for (const Caption& c : CaptionTable()) m_controls.SetText(c.id, en ? c.english : c.chinese);
-    m_strBusState = NormalBusStateText(en);
+    m_strBusState = BusStateNormalText(en);
     if (m_bAutoAnswer) m_controls.SetText(id::SEND_ROWS[0].button, AutoAnswerButtonCaption(en));
     UpdateData(false);
 }
