@@ -125,7 +125,7 @@ void VirtualConverter::Run() {
         lock.lock();
         if (ready < 0 && errno != EINTR) break;
         if (fds[0].revents) m_wake.Clear();
-        if (fds[1].revents & POLLIN) ReadHost(mismatched);
+        if (fds[1].revents & POLLIN) ReadHost();
     }
 }
 
@@ -173,10 +173,11 @@ Clock::time_point VirtualConverter::NextFrameDue() const {
 
 bool VirtualConverter::PlanFinished() const { return !m_plan || (m_plan->count && m_produced >= m_plan->count); }
 
-void VirtualConverter::ReadHost(bool mismatched) {
+void VirtualConverter::ReadHost() {
     uint8_t buffer[READ_CHUNK];
     const ssize_t n = read(m_pty.MasterFd(), buffer, sizeof buffer);
-    if (n <= 0 || mismatched) return;
+    // The rate as it is now: the host may have reopened while we waited.
+    if (n <= 0 || LineMismatched()) return;
     for (ssize_t i = 0; i < n; ++i) {
         const std::optional<Bytes> packet = m_parser.Feed(buffer[i]);
         if (!packet) continue;

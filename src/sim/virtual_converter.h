@@ -59,7 +59,7 @@ private:
     bool PlanCanRun() const;
     std::chrono::steady_clock::time_point NextFrameDue() const;
     bool PlanFinished() const;
-    void ReadHost(bool mismatched);
+    void ReadHost();
     void WriteHost(bool mismatched);
 
     PseudoTerminal m_pty;
