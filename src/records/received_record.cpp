@@ -18,6 +18,8 @@ TrafficRecord ReceivedRecord(const CanFrame& frame, const LocalTime& time, bool 
     const size_t carried = std::min<size_t>(frame.carried, frame.data.size());
     record[TrafficColumn::Data] = DataText(std::span(frame.data).first(carried));
     record.epochMicros = time.epochMicros;
+    record.frame = frame;
+    record.direction = Direction::Receive;
     return record;
 }
 

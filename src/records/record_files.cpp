@@ -4,7 +4,11 @@
 #include <utility>
 #include <vector>
 
+#include "records/asc_log_writer.h"
+#include "records/candump_log_writer.h"
+#include "records/csv_log_writer.h"
 #include "records/file_output.h"
+#include "records/log_file_writer.h"
 #include "records/record_text_file.h"
 #include "records/xls_writer.h"
 
@@ -68,8 +72,14 @@ private:
 }  // namespace
 
 std::unique_ptr<RecordWriter> MakeRecordWriter(RecordFormat format, std::string path, bool english) {
-    if (format == RecordFormat::Text) return std::make_unique<TextRecordWriter>(std::move(path), english);
-    return std::make_unique<WorkbookRecordWriter>(std::move(path), english);
+    switch (format) {
+        case RecordFormat::Text: return std::make_unique<TextRecordWriter>(std::move(path), english);
+        case RecordFormat::Workbook: return std::make_unique<WorkbookRecordWriter>(std::move(path), english);
+        case RecordFormat::CandumpLog: return std::make_unique<LogFileWriter>(std::move(path), std::make_unique<CandumpLog>());
+        case RecordFormat::AscLog: return std::make_unique<LogFileWriter>(std::move(path), std::make_unique<AscLog>());
+        case RecordFormat::CsvLog: return std::make_unique<LogFileWriter>(std::move(path), std::make_unique<CsvLog>());
+    }
+    return nullptr;
 }
 
 const std::array<std::string, TRAFFIC_COLUMN_COUNT>& WorkbookColumnNames(bool english) {

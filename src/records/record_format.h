@@ -2,6 +2,7 @@
 
 namespace tovrin {
 
-enum class RecordFormat { Text, Workbook };
+// Text and Workbook are the window's record files; the others are bus logs.
+enum class RecordFormat { Text, Workbook, CandumpLog, AscLog, CsvLog };
 
 }  // namespace tovrin

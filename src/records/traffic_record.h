@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "link/can_frame.h"
+#include "records/frame_texts.h"
+
 namespace tovrin {
 
 enum class TrafficColumn { No, Direction, TimeScale, FrameType, FrameFormat, FrameId, DataLength, Data };
@@ -14,6 +17,9 @@ constexpr int TRAFFIC_COLUMN_COUNT = 8;
 struct TrafficRecord {
     std::array<std::string, TRAFFIC_COLUMN_COUNT> cells;
     int64_t epochMicros = 0;
+    // The frame the texts were made from: log formats need its values, not its texts.
+    CanFrame frame;
+    Direction direction = Direction::Receive;
 
     std::string& operator[](TrafficColumn column) { return cells[static_cast<size_t>(column)]; }
     const std::string& operator[](TrafficColumn column) const { return cells[static_cast<size_t>(column)]; }
