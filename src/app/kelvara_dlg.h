@@ -12,6 +12,8 @@
 #include "link/serial_port.h"
 #include "records/placement.h"
 #include "records/traffic_list.h"
+#include "transmit/frame_composer.h"
+#include "transmit/send_timer.h"
 
 namespace tovrin {
 
@@ -21,7 +23,6 @@ class VirtualConverter;
 
 enum class Notify { Clicked, SelChange, TextChange, KillFocus, DoubleClick };
 
-constexpr int SEND_TIMER = 2;
 constexpr int REFRESH_TIMER = 4;
 constexpr int REFRESH_PERIOD_MS = 200;
 constexpr const char* APP_TITLE = "Tovrin V7.10A";
@@ -147,6 +148,19 @@ private:
     BoxResult Message(const std::string& text, BoxIcon icon = BoxIcon::Warning,
                       BoxButtons buttons = BoxButtons::Ok);
     void RequestWrite(std::span<const uint8_t> bytes);
+
+    // sending: the frame the controls describe, and the send path every sender takes
+    std::optional<FrameFormat> SelectedFrameFormat() const;
+    std::optional<FrameType> SelectedRowFrameType(int rowIndex) const;
+    std::optional<FrameId> TakeRowId(int rowIndex);
+    void TransmitDataPacket(const ComposedFrame& frame);
+    void RecordSentFrame(const std::string& frameType, const std::string& frameFormat, const ComposedFrame& frame);
+    TrafficRecord SentRecord(const std::string& frameType, const std::string& frameFormat,
+                             const ComposedFrame& frame) const;
+    void WrapRecordCounterForSend();
+    bool SendFrameListRow(size_t row);
+    void StartSendRun();
+    void EndSendRun();
 
     Platform& m_platform;
     Profile m_profile;
