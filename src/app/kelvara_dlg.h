@@ -126,6 +126,9 @@ public:
     void SaveReceiveIdList();
     void OnTransparent();
     void OnChangeConverterBaud();
+    // Sample point of the custom timing, for the view to show by the rate display;
+    // empty in standard mode.
+    std::string samplePointText() const;
 
 private:
     // RxSink: the assembler's packets.
@@ -148,6 +151,13 @@ private:
     BoxResult Message(const std::string& text, BoxIcon icon = BoxIcon::Warning,
                       BoxButtons buttons = BoxButtons::Ok);
     void RequestWrite(std::span<const uint8_t> bytes);
+
+    // converter configuration: the two bit-rate modes and an accepted custom timing
+    void ShowBitTimingMode(bool custom);
+    void AcceptCustomTiming(bool emptyRateWhenRefused);
+    bool TakePrescalerField(const std::string& previous);
+    std::string CustomRateText() const;
+    void StoreBitTiming(const std::string& rateText);
 
     // sending: the frame the controls describe, and the send path every sender takes
     std::optional<FrameFormat> SelectedFrameFormat() const;

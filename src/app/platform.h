@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "config/transparent.h"
 #include "records/local_time.h"
 
 namespace tovrin {
@@ -34,6 +35,13 @@ public:
                                  BoxButtons buttons = BoxButtons::Ok) = 0;
 
     virtual std::optional<SaveChoice> AskSaveFile(const std::vector<std::string>& filters) = 0;
+
+    // The Transparent button's identifier dialog, modal. Cancel is an answer as well:
+    // the window sends a packet for it too.
+    virtual TransparentDialogResult RunTransparentDialog(bool english) = 0;
+    // The converter's baud-rate dialog, modal, opened on initialEntry: the list
+    // position chosen with OK (-1 for none), nothing after Cancel.
+    virtual std::optional<int> RunChangeBaudDialog(bool english, int initialEntry) = 0;
 
     // nullopt when the system's list of ports cannot be read at all.
     virtual std::optional<std::vector<PortInfo>> ListSerialPorts() = 0;

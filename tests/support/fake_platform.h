@@ -28,6 +28,16 @@ public:
         saveFilters = filters;
         return saveChoice;
     }
+    TransparentDialogResult RunTransparentDialog(bool english) override {
+        transparentDialogs.push_back(english);
+        return transparentAnswer;
+    }
+    // OK leaves the list where it opened unless the test chose an entry.
+    std::optional<int> RunChangeBaudDialog(bool english, int initialEntry) override {
+        baudDialogs.push_back({english, initialEntry});
+        if (!baudConfirmed) return std::nullopt;
+        return baudEntry.value_or(initialEntry);
+    }
     std::optional<std::vector<PortInfo>> ListSerialPorts() override { return ports; }
     LocalTime Now() override { return now; }
     void Beep() override { ++beeps; }
@@ -41,6 +51,15 @@ public:
     BoxResult boxAnswer = BoxResult::Ok;
     std::optional<SaveChoice> saveChoice;
     std::vector<std::string> saveFilters;
+    TransparentDialogResult transparentAnswer;
+    std::vector<bool> transparentDialogs;  // the language of each one shown
+    bool baudConfirmed = true;
+    std::optional<int> baudEntry;
+    struct BaudDialog {
+        bool english;
+        int initialEntry;
+    };
+    std::vector<BaudDialog> baudDialogs;
     std::optional<std::vector<PortInfo>> ports = std::vector<PortInfo>{};
     LocalTime now{2026, 12, 11, 14, 3, 27, 45, 1796997807045000};
     int beeps = 0;
