@@ -78,6 +78,8 @@ bool CSerialPort::RequestWrite(const uint8_t* bytes, size_t length) {
     return false;
 }
 
+size_t CSerialPort::PendingWriteBytes() const { return m_session ? m_session->PendingWriteBytes() : 0; }
+
 int CSerialPort::NotifyFd() const { return m_mailbox->NotifyFd(); }
 
 void CSerialPort::DeliverPending() {

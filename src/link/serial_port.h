@@ -36,6 +36,9 @@ public:
     // Queued whole, written in order. False when the port is not open, its line is gone,
     // or the transmit queue has no room (then the owner gets a report).
     bool RequestWrite(const uint8_t* bytes, size_t length);
+    // Bytes handed to RequestWrite that the monitor thread has not written yet: a
+    // program that ends after sending waits for 0 before it closes the port.
+    size_t PendingWriteBytes() const;
 
     // Readable while bytes or reports wait for the owner; the same fd for the object's life.
     int NotifyFd() const;

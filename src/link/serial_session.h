@@ -32,6 +32,7 @@ public:
 
     // Owner's thread. False when the transmit queue has no room for the request.
     bool QueueWrite(const uint8_t* bytes, size_t length);
+    size_t PendingWriteBytes() const { return m_tx.Pending(); }
     // Owner's thread: the chunk handed over last has been delivered.
     void ChunkHandled() { m_handled.Signal(); }
     // Owner's thread: tells the monitor thread to end and releases the port for the

@@ -15,6 +15,11 @@ bool TxQueue::Push(const uint8_t* bytes, size_t length) {
     return true;
 }
 
+size_t TxQueue::Pending() const {
+    std::lock_guard lock(m_mutex);
+    return m_pending;
+}
+
 TxQueue::WriteResult TxQueue::WriteTo(int fd) {
     std::lock_guard lock(m_mutex);
     while (!m_requests.empty()) {

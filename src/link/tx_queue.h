@@ -26,8 +26,11 @@ public:
     // A request whose write fails is dropped, so a failure is never retried for ever.
     WriteResult WriteTo(int fd);
 
+    // Bytes pushed and not yet written.
+    size_t Pending() const;
+
 private:
-    std::mutex m_mutex;
+    mutable std::mutex m_mutex;
     std::deque<Bytes> m_requests;
     size_t m_frontWritten = 0;
     size_t m_pending = 0;
