@@ -1,7 +1,5 @@
 #include "records/log_file_writer.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -17,15 +15,12 @@ std::string Failure(const std::string& path, int error) { return path + ": " + s
 // 0, or the errno of the step that failed.
 int OverwriteEnd(std::FILE* file, size_t tailSize, const std::string& bytes) {
     if (std::fseek(file, -static_cast<long>(tailSize), SEEK_END) != 0) return errno;
-    const long at = std::ftell(file);
-    if (at < 0) return errno;
     if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fflush(file) != 0) return errno;
-    // Bytes shorter than the tail they replace leave nothing of it behind.
-    if (ftruncate(fileno(file), static_cast<off_t>(at) + static_cast<off_t>(bytes.size())) != 0) return errno;
     return 0;
 }
 
-// Writes the bytes over the last tailSize bytes of the file, which then ends with them.
+// Writes the bytes over the last tailSize bytes of the file, which then ends with them:
+// a frame's lines and the closing after them are never shorter than the old closing.
 std::string ReplaceFileTail(const std::string& path, size_t tailSize, const std::string& bytes) {
     if (tailSize == 0) return AppendToFile(path, bytes);
     std::FILE* file = std::fopen(path.c_str(), "r+b");

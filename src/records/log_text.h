@@ -16,7 +16,8 @@ public:
     // Starts the text anew: what comes before the first frame.
     virtual std::string Opening() = 0;
     virtual std::string FrameLines(const TrafficRecord& row) = 0;
-    // What ends the text as it stands; it is replaced when more frames follow.
+    // What ends the text as it stands; it is replaced when more frames follow, and it
+    // never gets shorter once a frame has come.
     virtual std::string Closing() const = 0;
 };
 
