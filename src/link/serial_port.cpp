@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <system_error>
 #include <thread>
 
 #include "link/line_settings.h"
@@ -57,7 +58,11 @@ bool CSerialPort::OpenPort(Owner* owner, const std::string& devicePath, unsigned
 
 void CSerialPort::StartMonitor() {
     if (!m_session) return;
-    std::thread([session = m_session] { session->RunMonitor(); }).detach();
+    try {
+        std::thread([session = m_session] { session->RunMonitor(); }).detach();
+    } catch (const std::system_error& e) {  // out of threads: the port stays open but deaf
+        m_session->Report("CreateThread()", e.code().value());
+    }
 }
 
 void CSerialPort::ClosePort() {

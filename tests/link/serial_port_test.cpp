@@ -147,7 +147,7 @@ TEST_F(SerialChannel, FullTransmitQueueRefusesTheRequestAndSaysSo) {
     // No monitor thread yet, so nothing drains the queue.
     ASSERT_TRUE(port.OpenPort(&owner, converter.DevicePath(), PORT, 115200));
     size_t accepted = 0;
-    for (;; ++accepted) {
+    for (; accepted < 10000; ++accepted) {  // an unbounded queue takes them all
         CanFrame f = Frame(0x100, FrameFormat::Standard, FrameType::Data, {});
         f.length = f.carried = 8;
         for (size_t i = 0; i < 8; ++i) f.data[i] = static_cast<uint8_t>(accepted >> (8 * i));
