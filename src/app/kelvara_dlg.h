@@ -63,6 +63,10 @@ public:
     int recordCounter() const { return m_nRecordCounter; }
     // Row of the traffic list the last record went to, for the view to scroll to.
     int lastPlacedRow() const { return m_nLastPlacedRow; }
+    // Rows of the traffic list the view has selected, in list order; the double click
+    // shows them.
+    void SetTrafficSelection(std::vector<int> rows);
+    const std::vector<int>& trafficSelection() const;
 
     // --- application shell --------------------------------------------------------
     void EnumerateSerialPorts();
@@ -197,6 +201,7 @@ private:
     int m_bStatisticsMode = 0;
     bool m_bRecordsChanged = false;
     int m_nLastPlacedRow = -1;
+    std::vector<int> m_trafficSelection;
 
     // bus state
     std::string m_strBusState = "正常";
