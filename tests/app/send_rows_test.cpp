@@ -132,6 +132,18 @@ TEST_F(SendRows, BadTextsSendAndRecordNothing) {
     EXPECT_EQ(dlg->recordCounter(), 0);
 }
 
+// Without a format or a type the type byte cannot be made: the press does nothing.
+TEST_F(SendRows, ASelectorWithoutAnEntrySendsAndRecordsNothing) {
+    StartWithPort();
+    for (int selector : {id::FRAME_TYPE, id::SEND_ROWS[3].frameType}) {
+        Describe(4, true, false, "1", "11");
+        dlg->Choose(selector, -1);
+        Press(4);
+    }
+    EXPECT_EQ(Transmitted(), Packets{});
+    EXPECT_EQ(dlg->trafficList().size(), 0);
+}
+
 TEST_F(SendRows, WhileAnsweringAutomaticallyOnlyRowOneStaysSilent) {
     StartWithPort();
     Describe(1, true, false, "1", "11");
