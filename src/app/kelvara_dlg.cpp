@@ -120,9 +120,9 @@ void CKelvaraDlg::OnPortError(const std::string& text, const std::string& captio
     m_platform.MessageBox(text, caption, BoxIcon::Stop);
 }
 
-void CKelvaraDlg::OnDataPacketFrame(std::span<const uint8_t> packet) { RecordReceivedFrame(DecodeDataPacket(packet), false); }
+void CKelvaraDlg::OnDataPacketFrame(std::span<const uint8_t> packet) { RecordReceivedFrame(DecodeDataPacket(packet)); }
 
-void CKelvaraDlg::OnFramePacket(const SettingsPacket& packet) { RecordReceivedFrame(DecodeFramePacket(packet), true); }
+void CKelvaraDlg::OnFramePacket(const SettingsPacket& packet) { RecordReceivedFrame(DecodeFramePacket(packet)); }
 
 void CKelvaraDlg::OnBusStateReport(const uint8_t fields[6]) { ShowBusState(fields); }
 

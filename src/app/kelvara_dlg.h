@@ -10,6 +10,7 @@
 #include "controls/list_model.h"
 #include "link/assembler.h"
 #include "link/serial_port.h"
+#include "records/auto_save.h"
 #include "records/placement.h"
 #include "records/traffic_list.h"
 #include "transmit/frame_composer.h"
@@ -87,7 +88,9 @@ public:
     void OnSaveRecords();
     void OnAutoSaveOption();
     void RollAutoSaveFile();
-    void AppendAutoSaveRecord();
+    // Appends the row just placed at position to the automatic file; the caller tells
+    // the trouble once its placement is complete.
+    RecordFileResult AppendAutoSaveRecord(int position);
     void OnTrafficListDblClk();
     // Placement at the record counter; autoSave appends the placed row to the automatic file.
     void AddTrafficRecord(TrafficRecord record, bool autoSave);
@@ -145,7 +148,9 @@ private:
 
     void CreateControls();
     void PrepareEditableLists();
-    void RecordReceivedFrame(const CanFrame& frame, bool fromSettingsPacket);
+    void RecordReceivedFrame(const CanFrame& frame);
+    RecordFormat AutoSaveFormat() const;
+    void TellAutoSaveTrouble(const RecordFileResult& result);
     std::string DevicePathFor(const std::string& portText, unsigned& portNumber);
     void ReleasePort();
     void FillSelector(int controlId, std::vector<std::string> entries, const std::string& section,
@@ -209,7 +214,8 @@ private:
     // record saving
     int m_bAutoSave = 0;
     int m_nAutoSaveFormat = 0;
-    std::string m_strAutoSaveFile;
+    AutoSaveFile m_autoSaveFile;
+    bool m_bAutoSaveTroubleTold = false;  // the current automatic file has had its one box
 
     // send rows: row 1 keeps its drop-down text too
     std::string m_strRow1Type;

@@ -10,9 +10,9 @@
 #include "records/auto_save_name.h"
 #include "records/record_text_file.h"
 #include "records/save_path.h"
-#include "records/workbook_reader.h"
 #include "records/xls_writer.h"
 #include "support/temp_dir.h"
+#include "support/workbook_reader.h"
 
 namespace tovrin {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "records/workbook_reader.h"
 #include "support/temp_dir.h"
+#include "support/workbook_reader.h"
 
 namespace tovrin {
 namespace {

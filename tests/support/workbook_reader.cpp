@@ -1,4 +1,4 @@
-#include "records/workbook_reader.h"
+#include "support/workbook_reader.h"
 
 #include <gtest/gtest.h>
 
