@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,6 +14,7 @@
 
 #include "app/captions.h"
 #include "app/control_ids.h"
+#include "box_closer.h"
 #include "gui/accessible_names.h"
 #include "gui/traffic_view.h"
 #include "window_fixture.h"
@@ -122,6 +124,15 @@ TEST_F(MainWindowTest, EnterAndEscapeEndNothingWhereverTheFocusIs) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(ended.count(), 0);
     EXPECT_EQ(data.toPlainText(), dataBefore);  // Enter adds no line to a data field
+}
+
+TEST_F(MainWindowTest, TheAboutEntryShowsTheVersionBox) {
+    Start();
+    QAction* about = window->findChild<QMenuBar*>()->actions().at(1);
+    BoxCloser boxes;
+    about->trigger();
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_EQ(boxes.texts[0], QStringLiteral("软件版本 v7.10A 硬件版本 V.2.00"));
 }
 
 TEST_F(MainWindowTest, ExitEndsTheRunAndClosesTheWindow) {
