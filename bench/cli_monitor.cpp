@@ -63,8 +63,9 @@ bool Listening(pid_t pid) {
 }
 
 pid_t StartMonitor(const std::string& cli, const std::string& port, uint64_t frames, const std::string& output) {
-    std::vector<std::string> words{cli,     "monitor", "--format", "candump",           "--port",
-                                   port,    "--count", std::to_string(frames), "--seconds", RUN_SECONDS};
+    std::vector<std::string> words{cli,         "monitor",  "--format", "candump",
+                                   "--port",    port,       "--count",  std::to_string(frames),
+                                   "--seconds", RUN_SECONDS};
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
     argv.push_back(nullptr);
@@ -130,7 +131,8 @@ int main(int argc, char** argv) {
 
     const Count count = CountLines(output);
     std::filesystem::remove(output);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::fprintf(stderr, "tovrin-cli ended with status %d\n", status);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        std::fprintf(stderr, "tovrin-cli ended with status %d\n", status);
     std::printf("frames=%llu seconds=%.3f lines=%llu\n", static_cast<unsigned long long>(frames), seconds,
                 static_cast<unsigned long long>(count.lines));
     std::printf("frames_per_s=%.0f lost=%llu\n", static_cast<double>(count.lines) / seconds,

@@ -12,7 +12,8 @@ namespace {
 
 std::optional<OptionSpec> FindOption(std::string_view name, std::span<const OptionSpec> commandOptions) {
     for (const auto& options : {std::span<const OptionSpec>(GLOBAL_OPTIONS), commandOptions}) {
-        const auto found = std::find_if(options.begin(), options.end(), [&](const OptionSpec& o) { return o.name == name; });
+        const auto found =
+            std::find_if(options.begin(), options.end(), [&](const OptionSpec& o) { return o.name == name; });
         if (found != options.end()) return *found;
     }
     return std::nullopt;
@@ -43,9 +44,12 @@ Arguments::Arguments(std::span<const std::string> words, std::span<const OptionS
         if (Has(name)) throw UsageError("--" + name + " is given twice");
         std::string value;
         if (spec->takesValue) {
-            if (equals != std::string::npos) value = word.substr(equals + 1);
-            else if (i + 1 < words.size()) value = words[++i];
-            else throw UsageError("--" + name + " needs a value");
+            if (equals != std::string::npos)
+                value = word.substr(equals + 1);
+            else if (i + 1 < words.size())
+                value = words[++i];
+            else
+                throw UsageError("--" + name + " needs a value");
         } else if (equals != std::string::npos) {
             throw UsageError("--" + name + " takes no value");
         }

@@ -35,8 +35,10 @@ std::string OneLine(const std::string& text) {
     std::string line;
     for (const char c : text) {
         const bool space = c == '\n' || c == '\r' || c == ' ' || c == '\t';
-        if (!space) line += c;
-        else if (!line.empty() && line.back() != ' ') line += ' ';
+        if (!space)
+            line += c;
+        else if (!line.empty() && line.back() != ' ')
+            line += ' ';
     }
     while (!line.empty() && line.back() == ' ') line.pop_back();
     return line;
@@ -45,7 +47,8 @@ std::string OneLine(const std::string& text) {
 }  // namespace
 
 CliSession::CliSession(const PortChoice& port, RxSink* sink) : m_path(port.path), m_sink(sink) {
-    if (!m_port.OpenPort(this, port.path, PORT_NUMBER, port.baud)) throw CommandFailure(OpenFailure(port.path, m_port.LastOpenError()));
+    if (!m_port.OpenPort(this, port.path, PORT_NUMBER, port.baud))
+        throw CommandFailure(OpenFailure(port.path, m_port.LastOpenError()));
     m_port.StartMonitor();
 }
 
@@ -68,7 +71,8 @@ CliSession::PumpEnd CliSession::PumpUntil(const std::function<bool()>& done, Clo
         if (interrupt && interrupt->Raised()) return PumpEnd::Interrupted;
         const Clock::time_point now = Clock::now();
         if (now >= deadline) return PumpEnd::TimedOut;
-        WaitOnce(std::min<std::chrono::milliseconds>(std::chrono::ceil<std::chrono::milliseconds>(deadline - now), LONGEST_WAIT),
+        WaitOnce(std::min<std::chrono::milliseconds>(std::chrono::ceil<std::chrono::milliseconds>(deadline - now),
+                                                     LONGEST_WAIT),
                  interrupt);
     }
 }
@@ -95,8 +99,10 @@ void CliSession::WaitForWrites(size_t pendingAtMost) {
     while (pending > pendingAtMost) {
         WaitOnce(WRITE_POLL, nullptr);
         const size_t now = m_port.PendingWriteBytes();
-        if (now < pending) progress = Clock::now();
-        else if (Clock::now() - progress > WRITE_STALL_LIMIT) throw CommandFailure(m_path + ": the port takes no bytes");
+        if (now < pending)
+            progress = Clock::now();
+        else if (Clock::now() - progress > WRITE_STALL_LIMIT)
+            throw CommandFailure(m_path + ": the port takes no bytes");
         pending = now;
     }
 }

@@ -49,7 +49,8 @@ int RunBusState(const Arguments& args) {
     FirstReport report;
     CliSession session(port, &report);
     session.Send(BuildBusStateQuery());
-    const auto end = session.PumpUntil([&] { return report.text.has_value(); }, CliSession::Clock::now() + REPORT_TIMEOUT);
+    const auto end =
+        session.PumpUntil([&] { return report.text.has_value(); }, CliSession::Clock::now() + REPORT_TIMEOUT);
     if (end != CliSession::PumpEnd::Done) throw CommandFailure(port.path + ": no bus state report within 1 s");
     std::fputs(WithLineFeeds(*report.text).c_str(), stdout);
     return 0;

@@ -82,7 +82,8 @@ struct MonitorEnd {
 MonitorEnd EndOf(const Arguments& args) {
     MonitorEnd end;
     if (const auto text = args.Value("count")) end.count = ParseUnsigned(*text, 1, COUNT_MAX, "--count");
-    if (const auto text = args.Value("seconds")) end.seconds = std::chrono::duration<double>(ParseSeconds(*text, "--seconds"));
+    if (const auto text = args.Value("seconds"))
+        end.seconds = std::chrono::duration<double>(ParseSeconds(*text, "--seconds"));
     return end;
 }
 
@@ -110,9 +111,9 @@ int RunMonitor(const Arguments& args) {
     FramePrinter printer(*output, saver, end.count.value_or(COUNT_MAX));
     CliSession session(port, &printer);
     if (savePath) saver.emplace(*savePath);
-    const auto deadline = end.seconds ? CliSession::Clock::now() +
-                                            std::chrono::duration_cast<CliSession::Clock::duration>(*end.seconds)
-                                      : CliSession::Clock::time_point::max();
+    const auto deadline =
+        end.seconds ? CliSession::Clock::now() + std::chrono::duration_cast<CliSession::Clock::duration>(*end.seconds)
+                    : CliSession::Clock::time_point::max();
     Print(output->Opening());
     const auto finish = [&] {
         Print(output->Closing());

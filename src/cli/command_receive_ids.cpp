@@ -28,8 +28,8 @@ int RunReceiveIds(const Arguments& args) {
 }  // namespace
 
 const Command& ReceiveIdsCommand() {
-    static const Command command{"receive-ids", "pass only frames with the given identifiers", USAGE, {},
-                                 RunReceiveIds};
+    static const Command command{
+        "receive-ids", "pass only frames with the given identifiers", USAGE, {}, RunReceiveIds};
     return command;
 }
 

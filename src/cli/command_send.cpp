@@ -40,7 +40,8 @@ int RunSend(const Arguments& args) {
         for (uint64_t round = 0; rounds == 0 || round < rounds; ++round) {
             for (const Bytes& packet : packets) {
                 due += every;
-                if (session.PumpUntil([] { return false; }, due, &interrupt) == CliSession::PumpEnd::Interrupted) return;
+                if (session.PumpUntil([] { return false; }, due, &interrupt) == CliSession::PumpEnd::Interrupted)
+                    return;
                 session.Send(packet);
             }
         }

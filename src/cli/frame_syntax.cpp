@@ -42,7 +42,8 @@ void ReadIdentifier(std::string_view text, std::string_view digits, CanFrame& fr
 void ReadRemote(std::string_view text, std::string_view length, CanFrame& frame) {
     frame.type = FrameType::Remote;
     if (length.empty()) return;
-    if (length.size() != 1 || length[0] < '0' || length[0] > '8') Refuse(text, "a remote frame's length is one digit 0..8");
+    if (length.size() != 1 || length[0] < '0' || length[0] > '8')
+        Refuse(text, "a remote frame's length is one digit 0..8");
     frame.length = frame.carried = static_cast<uint8_t>(length[0] - '0');
 }
 
@@ -69,8 +70,10 @@ CanFrame ParseFrameArgument(std::string_view text) {
     CanFrame frame;
     ReadIdentifier(text, text.substr(0, hash), frame);
     const std::string_view rest = text.substr(hash + 1);
-    if (!rest.empty() && (rest[0] == 'R' || rest[0] == 'r')) ReadRemote(text, rest.substr(1), frame);
-    else ReadData(text, rest, frame);
+    if (!rest.empty() && (rest[0] == 'R' || rest[0] == 'r'))
+        ReadRemote(text, rest.substr(1), frame);
+    else
+        ReadData(text, rest, frame);
     return frame;
 }
 

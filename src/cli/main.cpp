@@ -23,25 +23,28 @@ constexpr std::string_view GLOBAL_HELP =
     "  --help        this text\n";
 
 const std::array<const Command*, 8>& AllCommands() {
-    static const std::array<const Command*, 8> commands{&PortsCommand(),     &StartCommand(),      &MonitorCommand(),
-                                                        &SendCommand(),      &BusStateCommand(),   &ReceiveIdsCommand(),
-                                                        &SetBaudCommand(),   &TransparentCommand()};
+    static const std::array<const Command*, 8> commands{&PortsCommand(),   &StartCommand(),      &MonitorCommand(),
+                                                        &SendCommand(),    &BusStateCommand(),   &ReceiveIdsCommand(),
+                                                        &SetBaudCommand(), &TransparentCommand()};
     return commands;
 }
 
 void PrintOverview(std::FILE* to) {
     std::fputs("usage: tovrin-cli [--port PATH] [--baud RATE] COMMAND [OPTIONS]\nCommands:\n", to);
     for (const Command* command : AllCommands())
-        std::fprintf(to, "  %-12s %.*s\n", std::string(command->name).c_str(), static_cast<int>(command->summary.size()),
-                     command->summary.data());
-    std::fprintf(to, "%.*s'tovrin-cli COMMAND --help' tells more.\n", static_cast<int>(GLOBAL_HELP.size()), GLOBAL_HELP.data());
+        std::fprintf(to, "  %-12s %.*s\n", std::string(command->name).c_str(),
+                     static_cast<int>(command->summary.size()), command->summary.data());
+    std::fprintf(to, "%.*s'tovrin-cli COMMAND --help' tells more.\n", static_cast<int>(GLOBAL_HELP.size()),
+                 GLOBAL_HELP.data());
 }
 
 // The first word that is neither an option nor the value of a global option.
 size_t CommandPosition(const std::vector<std::string>& words) {
     for (size_t i = 0; i < words.size(); ++i) {
-        if (words[i] == "--port" || words[i] == "--baud") ++i;
-        else if (!words[i].starts_with("-")) return i;
+        if (words[i] == "--port" || words[i] == "--baud")
+            ++i;
+        else if (!words[i].starts_with("-"))
+            return i;
     }
     return words.size();
 }

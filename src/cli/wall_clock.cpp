@@ -6,8 +6,9 @@
 namespace tovrin::cli {
 
 LocalTime WallClockNow() {
+    using std::chrono::microseconds;
     const int64_t micros =
-        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+        std::chrono::duration_cast<microseconds>(std::chrono::system_clock::now().time_since_epoch()).count();
     const std::time_t seconds = static_cast<std::time_t>(micros / 1'000'000);
     std::tm local{};
     localtime_r(&seconds, &local);

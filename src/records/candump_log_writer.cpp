@@ -19,8 +19,9 @@ void AppendHexByte(std::string& text, uint8_t byte) {
 std::string CandumpLine(const TrafficRecord& row) {
     const CanFrame& frame = row.frame;
     char head[64];
-    std::snprintf(head, sizeof head, frame.extended() ? "(%" PRId64 ".%06" PRId64 ") %s %08" PRIX32 "#"
-                                                      : "(%" PRId64 ".%06" PRId64 ") %s %03" PRIX32 "#",
+    std::snprintf(head, sizeof head,
+                  frame.extended() ? "(%" PRId64 ".%06" PRId64 ") %s %08" PRIX32 "#"
+                                   : "(%" PRId64 ".%06" PRId64 ") %s %03" PRIX32 "#",
                   row.epochMicros / 1'000'000, row.epochMicros % 1'000'000, CANDUMP_INTERFACE_NAME,
                   LoggedIdentifier(frame));
     std::string line = head;
@@ -29,7 +30,8 @@ std::string CandumpLine(const TrafficRecord& row) {
         // A classic length code of 1..8 is written as one digit; 0 and longer ones are not.
         if (frame.length >= 1 && frame.length <= 8) line += HEX_DIGITS[frame.length];
     } else {
-        for (size_t i = 0; i < std::min<size_t>(frame.carried, frame.data.size()); ++i) AppendHexByte(line, frame.data[i]);
+        for (size_t i = 0; i < std::min<size_t>(frame.carried, frame.data.size()); ++i)
+            AppendHexByte(line, frame.data[i]);
     }
     line += '\n';
     return line;

@@ -23,8 +23,6 @@ public:
 
 // Log formats carry 11-bit or 29-bit identifiers; a standard frame's packet has room
 // for 16 bits, and the bits above the format's width mean nothing on the bus.
-inline uint32_t LoggedIdentifier(const CanFrame& frame) {
-    return frame.id & (frame.extended() ? 0x1FFFFFFFu : 0x7FFu);
-}
+inline uint32_t LoggedIdentifier(const CanFrame& frame) { return frame.id & (frame.extended() ? 0x1FFFFFFFu : 0x7FFu); }
 
 }  // namespace tovrin

@@ -46,15 +46,17 @@ INSTANTIATE_TEST_SUITE_P(
         // Nothing saved: the window's defaults, 250kbps, extended, normal.
         PacketCase{{"start"}, "", "AA 55 12 05 02 00x14 19"},
         PacketCase{{"start", "--custom", "6:5:12"}, "", "AA 55 13 01 02 00x8 00 05 04 0C 00 00 2B"},
-        PacketCase{{"start", "--bitrate", "1mbps", "--type", "std", "--mode", "silent", "--filter", "12345678", "--once"},
-                   "",
-                   "AA 55 12 01 01 78 56 34 12 00 00 00 00 02 01 00 00 00 00 2B"},
+        PacketCase{
+            {"start", "--bitrate", "1mbps", "--type", "std", "--mode", "silent", "--filter", "12345678", "--once"},
+            "",
+            "AA 55 12 01 01 78 56 34 12 00 00 00 00 02 01 00 00 00 00 2B"},
         // --once turns the 0x13 flag off: it says "retransmission on".
         PacketCase{{"start", "--custom", "16:8:1024", "--once", "--mode", "loopback-silent", "--mask", "1FFFFFFF"},
                    "",
                    "AA 55 13 00 02 00 00 00 00 FF FF FF 1F 00 0F 07 00 04 03 4E"},
         PacketCase{{"start"}, SAVED_CUSTOM, "AA 55 13 01 01 23 01 00 00 00 00 00 00 00 07 05 03 00 01 49"},
-        PacketCase{{"start", "--bitrate", "500kbps"}, SAVED_CUSTOM,
+        PacketCase{{"start", "--bitrate", "500kbps"},
+                   SAVED_CUSTOM,
                    "AA 55 12 03 01 23 01 00 00 00 00 00 00 01 00 00 00 00 00 3B"},
         PacketCase{{"start"}, "[CAN]\nCAN Baud rate=125kbps\n", "AA 55 12 07 02 00x14 1B"}));
 
@@ -64,9 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
                       PacketCase{{"send", "18FF0001#R"}, "", "AA F0 01 00 FF 18 55"},
                       PacketCase{{"send", "123#R3"}, "", "AA D3 23 01 00 00 00 55"},
                       PacketCase{{"send", "7ff#11.22.33"}, "", "AA C3 FF 07 11 22 33 55"},
-                      PacketCase{{"send", "123#11", "7FF#", "--repeat", "2"}, "",
+                      PacketCase{{"send", "123#11", "7FF#", "--repeat", "2"},
+                                 "",
                                  "AA C1 23 01 11 55 AA C0 FF 07 55 AA C1 23 01 11 55 AA C0 FF 07 55"},
-                      PacketCase{{"send", "00000ABC#0102030405060708", "--every", "5", "--repeat", "3"}, "",
+                      PacketCase{{"send", "00000ABC#0102030405060708", "--every", "5", "--repeat", "3"},
+                                 "",
                                  "AA E8 BC 0A 00 00 01 02 03 04 05 06 07 08 55 AA E8 BC 0A 00 00 01 02 03 04 05 06 "
                                  "07 08 55 AA E8 BC 0A 00 00 01 02 03 04 05 06 07 08 55"}));
 
@@ -76,9 +80,11 @@ INSTANTIATE_TEST_SUITE_P(
                       PacketCase{{"receive-ids"}, "", "AA 55 10 00 10"},
                       PacketCase{{"set-baud", "115200"}, "", "AA 55 06 02 00x15 08"},
                       PacketCase{{"set-baud", "9600"}, "", "AA 55 06 05 00x15 0B"},
-                      PacketCase{{"transparent", "123", "456", "--type", "std"}, "",
+                      PacketCase{{"transparent", "123", "456", "--type", "std"},
+                                 "",
                                  "AA 55 07 00 01 56 04 00 00 23 01 00 00 00x6 86"},
-                      PacketCase{{"transparent", "123", "456"}, "[CAN]\nTYPE=Extended Frame\n",
+                      PacketCase{{"transparent", "123", "456"},
+                                 "[CAN]\nTYPE=Extended Frame\n",
                                  "AA 55 07 00 02 56 04 00 00 23 01 00 00 00x6 87"},
                       PacketCase{{"transparent", "--cancel"}, "", "AA 55 07 AA 02 00x14 B3"}));
 
@@ -87,9 +93,9 @@ TEST(CliSend, ManyFramesAllArriveInOrder) {
     test::TempDir dir;
     sim::VirtualConverter converter;
     converter.Start();
-    const test::CliResult result =
-        test::RunCli({"send", "123#1122334455667788", "18FF0001#R", "--repeat", "4000", "--port", converter.DevicePath()},
-                     dir.path());
+    const test::CliResult result = test::RunCli(
+        {"send", "123#1122334455667788", "18FF0001#R", "--repeat", "4000", "--port", converter.DevicePath()},
+        dir.path());
     ASSERT_EQ(result.status, 0) << result.err;
     std::vector<sim::HostFrame> frames;
     const auto deadline = std::chrono::steady_clock::now() + test::CLI_TIMEOUT;

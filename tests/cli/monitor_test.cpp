@@ -140,7 +140,8 @@ TEST_F(Monitor, AscHasItsHeaderFramesFromTheFirstAndItsEnd) {
     const Lines lines = test::SplitLines(out);
     ASSERT_EQ(lines.size(), 10u) << out;
     std::smatch date;
-    ASSERT_TRUE(std::regex_match(lines[0], date, std::regex(R"(date (\w{3} \w{3} \d{2} \d{2}:\d{2}:\d{2}\.\d{3} \d{4}))")))
+    ASSERT_TRUE(
+        std::regex_match(lines[0], date, std::regex(R"(date (\w{3} \w{3} \d{2} \d{2}:\d{2}:\d{2}\.\d{3} \d{4}))")))
         << lines[0];
     EXPECT_EQ(Lines(lines.begin() + 1, lines.begin() + 5),
               Lines({"base hex  timestamps absolute", "internal events logged", "// version 9.0.0",
@@ -148,8 +149,7 @@ TEST_F(Monitor, AscHasItsHeaderFramesFromTheFirstAndItsEnd) {
     EXPECT_EQ(lines[5].substr(0, 11), "   0.000000");
     Lines frames;
     for (size_t i = 5; i < 9; ++i) frames.push_back(MaskTime(lines[i], 0, "   T.TTTTTT"));
-    EXPECT_EQ(frames, Lines({"   T.TTTTTT 1  123             Rx   d 2 11 22",
-                             "   T.TTTTTT 1  18FF0001x       Rx   r 0",
+    EXPECT_EQ(frames, Lines({"   T.TTTTTT 1  123             Rx   d 2 11 22", "   T.TTTTTT 1  18FF0001x       Rx   r 0",
                              "   T.TTTTTT 1  ABCx            Rx   d 8 01 02 03 04 05 06 07 08",
                              "   T.TTTTTT 1  7FF             Rx   d 0"}));
     EXPECT_EQ(lines[9], "End TriggerBlock");
@@ -199,9 +199,8 @@ TEST_F(Monitor, StopsAtTheCountWhenMoreFramesCome) {
 }
 
 TEST_F(Monitor, EndsAfterItsSecondsWithoutFrames) {
-    const test::CliResult result =
-        test::RunCli({"monitor", "--seconds", "0.3", "--format", "csv", "--port", converter.DevicePath()},
-                     dir.path().string());
+    const test::CliResult result = test::RunCli(
+        {"monitor", "--seconds", "0.3", "--format", "csv", "--port", converter.DevicePath()}, dir.path().string());
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "Time Stamp,ID,Extended,Dir,Bus,LEN,D1,D2,D3,D4,D5,D6,D7,D8\n");
 }
@@ -242,7 +241,8 @@ TEST_F(Monitor, APortThatHangsUpEndsWithOneAndKeepsWhatCame) {
 TEST_F(Monitor, SeesOnlyWhatStartAndReceiveIdsLetThrough) {
     const std::string port = converter.DevicePath();
     const std::string where = dir.path().string();
-    ASSERT_EQ(test::RunCli({"start", "--type", "std", "--filter", "100", "--mask", "700", "--port", port}, where).status, 0);
+    ASSERT_EQ(
+        test::RunCli({"start", "--type", "std", "--filter", "100", "--mask", "700", "--port", port}, where).status, 0);
     ASSERT_EQ(test::RunCli({"receive-ids", "123", "223", "--port", port}, where).status, 0);
 
     test::CliRun cli({"monitor", "--format", "candump", "--count", "2", "--port", port}, where);

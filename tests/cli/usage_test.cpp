@@ -13,8 +13,8 @@ namespace {
 using test::RunCli;
 using test::SplitLines;
 
-const std::vector<std::string> COMMANDS = {"ports", "start", "monitor", "send", "bus-state", "receive-ids",
-                                           "set-baud", "transparent"};
+const std::vector<std::string> COMMANDS = {"ports",     "start",       "monitor",  "send",
+                                           "bus-state", "receive-ids", "set-baud", "transparent"};
 
 // A port that cannot be opened: a run that reaches the port fails with 1, not 2.
 constexpr char NO_SUCH_PORT[] = "/nonexistent/ttyUSB9";
