@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/control_ids.h"
+#include "sim/traffic_plan.h"
 #include "sim/virtual_converter.h"
 #include "support/host_line.h"
 
@@ -78,9 +79,14 @@ TEST_F(ComBaud, TrafficFlowsAgainOnceThePortIsReopenedAtTheNewRate) {
     ASSERT_TRUE(test::WaitUntil([&] { return converter.LineSpeed() == 115200u; }));
     EXPECT_EQ(converter.State().comBaudCode, 2);
 
+    sim::TrafficPlan frames;
+    frames.count = 5;
+    frames.raw = true;
+    converter.Generate(frames);
     dlg->Click(id::SET_AND_START);
     test::PumpFor(dlg->port(), std::chrono::milliseconds(300));
     EXPECT_FALSE(converter.State().start.has_value()) << "lost on the mismatched line";
+    EXPECT_EQ(dlg->recordCounter(), 0) << "nothing comes the other way either";
 
     dlg->Click(id::CLOSE);
     dlg->Choose(id::COM_BAUD, 3);
@@ -92,6 +98,8 @@ TEST_F(ComBaud, TrafficFlowsAgainOnceThePortIsReopenedAtTheNewRate) {
     dlg->Click(id::SET_AND_START);
     ASSERT_TRUE(test::WaitUntil([&] { return converter.State().start.has_value(); }));
     EXPECT_EQ(converter.State().start->settings.workMode, 1);
+    EXPECT_TRUE(test::PumpUntil(dlg->port(), [&] { return dlg->recordCounter() >= 5; }))
+        << "frames reach the traffic list; got " << dlg->recordCounter();
 }
 
 }  // namespace
