@@ -13,7 +13,12 @@ std::string AutoSaveName(const LocalTime& time, RecordFormat format,
                   time.minute, time.second);
     const std::string extension(AutoSaveExtension(format));
     std::string name = stem + extension;
-    for (int suffix = 1; taken(name); ++suffix) name = stem + ("_" + std::to_string(suffix)) + extension;
+    for (int suffix = 1; taken(name); ++suffix) {
+        name = stem;
+        name += '_';
+        name += std::to_string(suffix);
+        name += extension;
+    }
     return name;
 }
 
