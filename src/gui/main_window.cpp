@@ -55,6 +55,9 @@ void MainWindow::FitToScreen() {
 }
 
 MainWindow::~MainWindow() {
+    // Widgets still signal while they go (a list losing the focus): none of it may
+    // reach the controller from a window half gone.
+    for (const auto& [controlId, widget] : m_widgets) widget->disconnect(this);
     m_dlg.controls().SetObserver(nullptr);
     m_platform.SetTimerHandler({});
     m_platform.SetEndHandler({});
