@@ -91,11 +91,20 @@ const Heading kTrafficHeadings[] = {
     {"帧ID", 90, "Frame ID", 70},
     {"数据长度", 80, "Data Length", 90},
     {"数据(选中左键双击进制转换)", 230, "Data(LDouble-click Hex->Dec)", 230},
+    // shown in statistics mode only; record files keep the eight columns above
+    {"计数", 60, "Count", 60},
+    {"周期(ms)", 80, "Cycle (ms)", 80},
 };
 const Heading kReceiveIdHeadings[] = {{"序号", 40, "No", 40}, {"接受ID", 100, "Receive ID", 100}};
 const Heading kFrameListHeadings[] = {
     {"发送序号", 70, "Send No", 60}, {"帧类型", 80, "Frame Type", 100}, {"帧格式", 80, "Frame Format", 90},
     {"帧ID", 70, "Frame ID", 65},    {"数据", 200, "Data", 200},
+};
+
+const ExportEntry kExportEntries[] = {
+    {RecordFormat::CandumpLog, "导出为 candump 日志…", "Export as candump log…", "candump 日志", "candump log"},
+    {RecordFormat::AscLog, "导出为 Vector ASC…", "Export as Vector ASC…", "Vector ASC", "Vector ASC"},
+    {RecordFormat::CsvLog, "导出为 CSV…", "Export as CSV…", "CSV", "CSV"},
 };
 
 }  // namespace
@@ -125,6 +134,7 @@ std::vector<std::string> WorkModeEntries(bool english) {
 std::span<const Heading> TrafficListHeadings() { return kTrafficHeadings; }
 std::span<const Heading> ReceiveIdListHeadings() { return kReceiveIdHeadings; }
 std::span<const Heading> FrameListHeadings() { return kFrameListHeadings; }
+std::span<const ExportEntry> ExportMenuEntries() { return kExportEntries; }
 
 const char* AutoAnswerButtonCaption(bool english) { return english ? "Receive Data" : "接受数据"; }
 

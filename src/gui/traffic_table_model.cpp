@@ -5,6 +5,11 @@
 #include "gui/qt_text.h"
 
 namespace tovrin::gui {
+namespace {
+
+constexpr int COLUMN_COUNT = TRAFFIC_COLUMN_COUNT + STATISTICS_COLUMN_COUNT;
+
+}  // namespace
 
 TrafficTableModel::TrafficTableModel(TrafficList& list, QObject* parent) : QAbstractTableModel(parent), m_list(list) {
     m_knownRows = m_list.size();
@@ -18,18 +23,21 @@ TrafficTableModel::~TrafficTableModel() { m_list.SetObserver(nullptr); }
 
 void TrafficTableModel::SetHeadings(const QStringList& headings) {
     m_headings = headings;
-    emit headerDataChanged(Qt::Horizontal, 0, TRAFFIC_COLUMN_COUNT - 1);
+    emit headerDataChanged(Qt::Horizontal, 0, COLUMN_COUNT - 1);
 }
 
 int TrafficTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_knownRows; }
 
 int TrafficTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : TRAFFIC_COLUMN_COUNT;
+    return parent.isValid() ? 0 : COLUMN_COUNT;
 }
 
 QVariant TrafficTableModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_knownRows) return {};
-    return FromUtf8(m_list.row(index.row()).cells[static_cast<size_t>(index.column())]);
+    if (index.column() < TRAFFIC_COLUMN_COUNT)
+        return FromUtf8(m_list.row(index.row()).cells[static_cast<size_t>(index.column())]);
+    const auto column = static_cast<StatisticsColumn>(index.column() - TRAFFIC_COLUMN_COUNT);
+    return FromUtf8(StatisticsText(m_list.statistics(index.row()), column));
 }
 
 QVariant TrafficTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -69,7 +77,7 @@ void TrafficTableModel::Flush() {
     m_flushTimer.stop();
     const bool changed = m_dirtyFirst >= 0 || m_list.size() != m_knownRows;
     if (m_dirtyFirst >= 0) {
-        emit dataChanged(index(m_dirtyFirst, 0), index(m_dirtyLast, TRAFFIC_COLUMN_COUNT - 1), {Qt::DisplayRole});
+        emit dataChanged(index(m_dirtyFirst, 0), index(m_dirtyLast, COLUMN_COUNT - 1), {Qt::DisplayRole});
         m_dirtyFirst = m_dirtyLast = -1;
     }
     if (m_list.size() > m_knownRows) {

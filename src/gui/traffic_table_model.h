@@ -9,7 +9,8 @@ namespace tovrin::gui {
 
 // The traffic list as a table, read in place. Changes are gathered and announced to
 // the view in one batch per flush, so a fast bus costs one repaint per flush instead
-// of one per frame. Clearing is announced at once: the rows are gone.
+// of one per frame. Clearing is announced at once: the rows are gone. After the
+// record's eight columns come the row's statistics.
 class TrafficTableModel : public QAbstractTableModel, private TrafficListObserver {
     Q_OBJECT
 public:

@@ -24,6 +24,11 @@ TrafficView::TrafficView(TrafficList& list, QWidget* parent) : QTableView(parent
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(true);
+    ShowStatistics(false);
+}
+
+void TrafficView::ShowStatistics(bool shown) {
+    for (int column = TRAFFIC_COLUMN_COUNT; column < m_model.columnCount(); ++column) setColumnHidden(column, !shown);
 }
 
 void TrafficView::SetHeadings(const std::vector<std::string>& headings) {

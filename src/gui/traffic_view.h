@@ -19,6 +19,8 @@ public:
     // Headings of the current language; widths come from the captions table.
     void SetHeadings(const std::vector<std::string>& headings);
     void ScrollToRow(int row);
+    // The count and cycle columns, shown in statistics mode only.
+    void ShowStatistics(bool shown);
     std::vector<int> SelectedRows() const;  // in no particular order
 
     // Wide enough for every column.

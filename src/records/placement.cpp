@@ -28,7 +28,10 @@ int MergeTrafficRecord(TrafficList& list, int& recordCounter, TrafficRecord reco
     if (match < 0) return AddTrafficRecord(list, recordCounter, std::move(record));
     const int number = numbering == MergedNumber::RowPosition ? match : recordCounter;
     record[TrafficColumn::No] = std::to_string(number);
-    return list.ReplaceAt(match, std::move(record));
+    if (match == list.size()) return list.ReplaceAt(match, std::move(record));
+    const RowStatistics counted =
+        WithNextFrame(list.statistics(match), list.row(match).epochMicros, record.epochMicros);
+    return list.ReplaceAt(match, std::move(record), counted);
 }
 
 }  // namespace tovrin

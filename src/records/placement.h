@@ -27,8 +27,9 @@ enum class MergedNumber {
 };
 
 // Statistics placement: the record replaces the first row below the counter that
-// shows the same Frame ID text, leaving the counter alone; with no such row it is
-// placed as AddTrafficRecord places it, without saving. Returns the position.
+// shows the same Frame ID text, leaving the counter alone, and that row counts the
+// frame in its statistics; with no such row it is placed as AddTrafficRecord places
+// it, without saving. Returns the position.
 int MergeTrafficRecord(TrafficList& list, int& recordCounter, TrafficRecord record,
                        MergedNumber numbering = MergedNumber::RowPosition);
 

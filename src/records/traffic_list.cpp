@@ -5,11 +5,12 @@
 
 namespace tovrin {
 
-int TrafficList::ReplaceAt(int position, TrafficRecord record) {
+int TrafficList::ReplaceAt(int position, TrafficRecord record, RowStatistics statistics) {
     position = std::max(position, 0);
     if (position < size()) {
         Unindex(position);
         rows_[static_cast<size_t>(position)] = std::move(record);
+        statistics_[static_cast<size_t>(position)] = statistics;
         Index(position);
         observer().RowsChanged(position, position);
         return position;
@@ -17,6 +18,7 @@ int TrafficList::ReplaceAt(int position, TrafficRecord record) {
     position = size();
     observer().RowAboutToBeAppended(position);
     rows_.push_back(std::move(record));
+    statistics_.push_back(statistics);
     Index(position);
     observer().RowAppended(position);
     return position;
@@ -25,6 +27,7 @@ int TrafficList::ReplaceAt(int position, TrafficRecord record) {
 void TrafficList::Clear() {
     observer().AboutToClear();
     rows_.clear();
+    statistics_.clear();
     positionsById_.clear();
     observer().Cleared();
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "records/row_statistics.h"
 #include "records/traffic_record.h"
 
 namespace tovrin {
@@ -27,10 +28,12 @@ class TrafficList {
 public:
     int size() const { return static_cast<int>(rows_.size()); }
     const TrafficRecord& row(int position) const { return rows_.at(static_cast<size_t>(position)); }
+    const RowStatistics& statistics(int position) const { return statistics_.at(static_cast<size_t>(position)); }
 
     // Replaces the row at the position, or adds the record at the end when the
     // position is past the last row. Returns the position the record went to.
-    int ReplaceAt(int position, TrafficRecord record);
+    // A new row has seen one frame unless the caller counts on from an old one.
+    int ReplaceAt(int position, TrafficRecord record, RowStatistics statistics = {});
     void Clear();
 
     // The first position below limit whose Frame ID text equals idText exactly
@@ -44,6 +47,7 @@ private:
     void Unindex(int position);
 
     std::deque<TrafficRecord> rows_;  // a deque grows without moving the rows it has
+    std::deque<RowStatistics> statistics_;  // one per row, kept out of the record's texts
     std::map<std::string, std::set<int>, std::less<>> positionsById_;
     TrafficListObserver* observer_ = nullptr;
 
