@@ -86,6 +86,8 @@ public:
     void OnBusMonitor();
     void ShowBusState(const uint8_t fields[6]);
     void OnSaveRecords();
+    // The traffic list's context menu: every row, in list order, as a bus log file.
+    void OnExportRecords(RecordFormat format);
     void OnAutoSaveOption();
     void RollAutoSaveFile();
     // Appends the row just placed at position to the automatic file; the caller tells

@@ -16,6 +16,7 @@
 #include "gui/editable_list_view.h"
 #include "gui/qt_text.h"
 #include "gui/text_field.h"
+#include "gui/traffic_export_menu.h"
 #include "gui/traffic_view.h"
 #include "gui/window_layout.h"
 
@@ -82,6 +83,7 @@ void MainWindow::CreateWidgets() {
 QWidget* MainWindow::CreateList(int controlId) {
     if (controlId == id::TRAFFIC_LIST) {
         m_traffic = new TrafficView(m_dlg.trafficList(), this);
+        OfferExportMenu(*m_traffic, m_dlg);
         return m_traffic;
     }
     ListModel& list = controlId == id::FRAME_LIST ? m_dlg.frameList() : m_dlg.receiveIdList();
@@ -150,6 +152,7 @@ void MainWindow::Show(const Control& control) {
     NameFromCaption(control);
     if (control.id == id::PORT) ShowPortDescriptions();
     if (control.id == id::LANGUAGE) m_languageAction->setText(FromUtf8(control.text));
+    if (control.id == id::STATISTICS) m_traffic->ShowStatistics(control.check != 0);
     // The controller tells no change of it: any control may be the one that moved it.
     m_samplePoint->setText(FromUtf8(m_dlg.samplePointText()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "records/record_format.h"
 
@@ -15,5 +16,12 @@ struct SaveTarget {
 // 2 workbook): the filter's extension is added unless the path already ends in
 // .txt or .xls in any case. The content follows the filter, not the name.
 SaveTarget SavePathFor(std::string path, int filterIndex);
+
+// ".txt", ".xls", ".log", ".asc" or ".csv".
+std::string_view RecordFileExtension(RecordFormat format);
+
+// The file an export writes: the format's extension is added unless the path
+// already ends in it, in any case.
+std::string ExportPathFor(std::string path, RecordFormat format);
 
 }  // namespace tovrin

@@ -127,6 +127,23 @@ TEST(SavePath, AddsTheFilterExtensionUnlessTheNameHasOne) {
     }
 }
 
+TEST(ExportPath, AddsTheFormatsExtensionUnlessTheNameEndsInIt) {
+    struct Case {
+        std::string typed;
+        RecordFormat format;
+        std::string path;
+    } const cases[] = {
+        {"bus", RecordFormat::CandumpLog, "bus.log"},
+        {"bus", RecordFormat::AscLog, "bus.asc"},
+        {"bus", RecordFormat::CsvLog, "bus.csv"},
+        {"/tmp/Bus.CSV", RecordFormat::CsvLog, "/tmp/Bus.CSV"},
+        {"bus.log", RecordFormat::AscLog, "bus.log.asc"},
+        {".asc", RecordFormat::AscLog, ".asc.asc"},
+        {"总线.Log", RecordFormat::CandumpLog, "总线.Log"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ExportPathFor(c.typed, c.format), c.path) << c.typed;
+}
+
 const LocalTime kTime{2026, 3, 4, 9, 5, 7, 45, 0};
 
 TEST(AutoSaveName, FromTheLocalTimeWithASuffixWhileTaken) {
