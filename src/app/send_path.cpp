@@ -19,6 +19,8 @@ TrafficRecord CKelvaraDlg::SentRecord(const std::string& frameType, const std::s
     record[TrafficColumn::DataLength] = frame.lengthText;
     record[TrafficColumn::Data] = frame.dataText;
     record.epochMicros = now.epochMicros;
+    record.frame = ToCanFrame(frame);
+    record.direction = Direction::Send;
     return record;
 }
 

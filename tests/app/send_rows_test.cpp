@@ -5,6 +5,7 @@
 
 #include "app/control_ids.h"
 #include "sending_fixture.h"
+#include "support/hex.h"
 
 namespace tovrin {
 namespace {
@@ -82,6 +83,9 @@ TEST_F(SendRows, EachPressSendsAndRecordsTheFrameItsRowDescribes) {
         EXPECT_EQ(r[TrafficColumn::No], std::to_string(i));
         EXPECT_EQ(r[TrafficColumn::Direction], "Send");
         EXPECT_EQ(r[TrafficColumn::TimeScale], "14:03:27:045");
+        // Log exports read the frame kept beside the texts.
+        EXPECT_EQ(r.direction, Direction::Send);
+        EXPECT_EQ(test::ToHex(BuildDataPacket(r.frame)), cases[i].packet);
     }
     EXPECT_EQ(dlg->recordCounter(), static_cast<int>(std::size(cases)));
 }
