@@ -2,7 +2,6 @@
 // as the pseudo-terminal takes them, the program prints them in candump format into a
 // file, and the file's lines are counted and checked against the frame numbers.
 // Usage: cli_monitor [PATH-OF-tovrin-cli [FRAMES]]
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,9 +16,11 @@
 #include <vector>
 
 #include "sim/virtual_converter.h"
+#include "support/thread_states.h"
 
 namespace {
 
+using tovrin::test::ThreadStates;
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
@@ -31,23 +32,6 @@ std::string CliPath(int argc, char** argv) {
     if (argc > 1) return argv[1];
     // build/bench/cli_monitor -> build/tovrin-cli
     return (std::filesystem::path(argv[0]).parent_path().parent_path() / "tovrin-cli").string();
-}
-
-// The states of the process's threads, one letter each ('S' = waiting).
-std::string ThreadStates(pid_t pid) {
-    std::string states;
-    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
-    DIR* dir = opendir(tasks.c_str());
-    if (!dir) return states;
-    while (const dirent* entry = readdir(dir)) {
-        if (entry->d_name[0] == '.') continue;
-        std::ifstream stat(tasks + "/" + entry->d_name + "/stat");
-        const std::string line((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-        const size_t close = line.rfind(')');
-        if (close != std::string::npos && close + 2 < line.size()) states += line[close + 2];
-    }
-    closedir(dir);
-    return states;
 }
 
 // Both threads of the program wait once its monitor thread has purged the line:

@@ -1,6 +1,5 @@
 #include "cli_process.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -13,6 +12,7 @@
 #include <thread>
 
 #include "support/temp_dir.h"
+#include "support/thread_states.h"
 
 namespace tovrin::test {
 namespace {
@@ -21,23 +21,6 @@ int OpenForOutput(const std::string& path) {
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) throw std::runtime_error("cannot create " + path);
     return fd;
-}
-
-// The states of the process's threads, one letter each ('S' = waiting).
-std::string ThreadStates(pid_t pid) {
-    std::string states;
-    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
-    DIR* dir = opendir(tasks.c_str());
-    if (!dir) return states;
-    while (const dirent* entry = readdir(dir)) {
-        if (entry->d_name[0] == '.') continue;
-        std::ifstream stat(tasks + "/" + entry->d_name + "/stat");
-        const std::string line((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-        const size_t close = line.rfind(')');
-        if (close != std::string::npos && close + 2 < line.size()) states += line[close + 2];
-    }
-    closedir(dir);
-    return states;
 }
 
 }  // namespace
