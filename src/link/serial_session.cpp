@@ -2,7 +2,6 @@
 
 #include <poll.h>
 #include <sys/ioctl.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -48,8 +47,9 @@ void SerialSession::Stop() {
     m_stop.Signal();
 }
 
+// The open has emptied the line already: what arrives after it, before this thread
+// first runs, is the converter's and is kept.
 void SerialSession::RunMonitor() {
-    tcflush(m_portFd, TCIOFLUSH);
     bool awaitingOwner = false;
     for (;;) {
         const short portEvents = static_cast<short>((awaitingOwner ? 0 : POLLIN) | (m_writeBlocked ? POLLOUT : 0));

@@ -67,8 +67,8 @@ protected:
     void Send(const Bytes& bytes) { ASSERT_TRUE(port.RequestWrite(bytes.data(), bytes.size())); }
     void Send(const SettingsPacket& packet) { Send(Bytes(packet.begin(), packet.end())); }
 
-    // The converter answers only once the monitor thread runs (it purges the line as it
-    // starts), so an answer proves that traffic from now on reaches the owner.
+    // The converter's answer proves that the monitor thread runs, so traffic from now
+    // on reaches the owner.
     void AwaitLink(RecordingOwner& who) {
         const uint64_t queries = converter.State().busStateQueries;
         Send(BuildBusStateQuery());
@@ -130,6 +130,21 @@ TEST_F(SerialChannel, ConverterTrafficReachesTheOwnerByteExact) {
     EXPECT_EQ(owner.bytes, expected);
     EXPECT_EQ(owner.portNumbers, std::vector<long>{PORT});
     EXPECT_TRUE(owner.errors.empty());
+}
+
+// The line is emptied when the port opens, not again when its thread starts: bytes
+// that arrive in between are the converter's, however late the thread runs.
+TEST_F(SerialChannel, BytesArrivingBeforeTheMonitorStartsReachTheOwner) {
+    ASSERT_TRUE(port.OpenPort(&owner, converter.DevicePath(), PORT, 115200));
+    sim::TrafficPlan plan;
+    plan.count = 5;
+    plan.raw = true;
+    converter.Generate(plan);
+    ASSERT_TRUE(converter.WaitGenerated(5s));
+    port.StartMonitor();
+    const Bytes expected = PlannedStream(plan);
+    ASSERT_TRUE(PumpUntil(port, [&] { return owner.bytes.size() >= expected.size(); }));
+    EXPECT_EQ(owner.bytes, expected);
 }
 
 TEST_F(SerialChannel, RequestLongerThanTheOldSlotIsWrittenWhole) {
