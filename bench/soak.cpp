@@ -138,9 +138,15 @@ public:
         }
         dlg_.Click(id::STOP_SENDING);
         dlg_.Click(id::CLOSE);
+        const uint64_t lost = plan.count - std::min(plan.count, received_.placed) + received_.outOfTurn;
+        if (lost > 0)
+            std::fprintf(stderr, "a cycle lost %llu: placed=%llu out_of_turn=%llu last=%llu stalled=%d\n",
+                         static_cast<unsigned long long>(lost), static_cast<unsigned long long>(received_.placed),
+                         static_cast<unsigned long long>(received_.outOfTurn),
+                         static_cast<unsigned long long>(received_.next), Clock::now() - lastProgress >= 5s);
         figures.frames += received_.placed;
         figures.sent = received_.sent;
-        figures.lost += plan.count - std::min(plan.count, received_.placed) + received_.outOfTurn;
+        figures.lost += lost;
         return true;
     }
 
