@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace tovrin {
 namespace {
@@ -111,9 +112,16 @@ SerialSession::Step SerialSession::WritePending() {
     return Step::Continue;
 }
 
+// The system's word for a hang-up ("Input/output error") does not say what happened.
 SerialSession::Step SerialSession::HangUp(int error) {
-    if (!Stopped()) Report("ReadFile()", error);
+    if (!Stopped())
+        m_mailbox->PushReport(m_owner, MakePortError("ReadFile()", HangUpText(error), m_portNumber));
     return Step::End;
+}
+
+std::string HangUpText(int error) {
+    return std::string(std::strerror(error)) +
+           ": the device is gone (unplugged?). Press Close, reconnect the converter and press Open.";
 }
 
 }  // namespace tovrin

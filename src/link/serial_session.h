@@ -66,4 +66,7 @@ private:
     std::atomic<bool> m_ended{false};
 };
 
+// What the user reads when the device hangs up.
+std::string HangUpText(int error);
+
 }  // namespace tovrin

@@ -238,8 +238,9 @@ TEST_F(SerialChannel, PeerVanishingIsReportedOnceAndTheThreadEndsWithoutSpinning
     EXPECT_LT(test::CpuSecondsUsed() - cpuBefore, 0.25);
 
     ASSERT_EQ(owner.errors.size(), 1u);
-    EXPECT_EQ(owner.errors[0].text, MakePortError("ReadFile()", EIO, PORT).text);
-    EXPECT_EQ(owner.errors[0].text, "WARNING:  ReadFile() Failed with the following error: \nInput/output error\nPort: 3\n");
+    EXPECT_EQ(owner.errors[0].text,
+              "WARNING:  ReadFile() Failed with the following error: \nInput/output error: the device is gone "
+              "(unplugged?). Press Close, reconnect the converter and press Open.\nPort: 3\n");
     EXPECT_EQ(owner.errors[0].caption, "Application Error");
     EXPECT_TRUE(port.IsOpen());
     const Bytes packet = test::Hex("AA C0 23 01 55");
