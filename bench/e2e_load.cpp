@@ -26,6 +26,7 @@
 #include "gui/main_window.h"
 #include "gui/qt_platform.h"
 #include "sim/virtual_converter.h"
+#include "support/process_census.h"
 
 using namespace tovrin;
 
@@ -33,21 +34,6 @@ namespace {
 
 constexpr unsigned LINE_BAUD = 2000000;
 constexpr double FRAMES_PER_SECOND = 15000;  // eight-byte standard frames at 2,000,000 baud 8N1
-
-int SecondsAsked(int argc, char** argv) {
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], "--seconds") == 0) return std::max(1, std::atoi(argv[i + 1]));
-    return 60;
-}
-
-double RssMb() {
-    long pages = 0, resident = 0;
-    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
-        std::fclose(statm);
-    }
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
-}
 
 // The frame number a plan's counter data carries: "00 01 02 …", low byte first.
 bool FrameNumber(const std::string& data, uint64_t& number) {
@@ -162,7 +148,7 @@ std::optional<uint64_t> LastPlacedFrame(CKelvaraDlg& dlg) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    const int seconds = SecondsAsked(argc, argv);
+    const int seconds = test::PositiveOption(argc, argv, "--seconds", 60);
     QApplication app(argc, argv);
     WorkDir dir;
 
@@ -191,7 +177,7 @@ int main(int argc, char** argv) {
         elapsed.start();
         converter.Generate(plan);
         QTimer::singleShot(10000, &app, [] {
-            std::printf("rss_mb_at_10s=%.1f\n", RssMb());
+            std::printf("rss_mb_at_10s=%.1f\n", test::ResidentMegabytes());
             std::fflush(stdout);
         });
     });
@@ -221,7 +207,7 @@ int main(int argc, char** argv) {
     std::printf("generated=%llu seconds=%.1f ring_rows=%d\n", static_cast<unsigned long long>(converter.Generated()),
                 static_cast<double>(endMs) / 1000.0, dlg.trafficList().size());
     std::printf("frames_per_s=%.0f lost=%llu ui_max_stall_ms=%lld rss_mb=%.1f\n", perSecond,
-                static_cast<unsigned long long>(lost), static_cast<long long>(maxStallMs), RssMb());
+                static_cast<unsigned long long>(lost), static_cast<long long>(maxStallMs), test::ResidentMegabytes());
     dlg.Click(id::CLOSE);
     return lost == 0 ? 0 : 1;
 }

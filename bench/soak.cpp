@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "controller_run.h"
+#include "support/process_census.h"
 
 using namespace tovrin;
 using namespace std::chrono_literals;
@@ -22,21 +23,6 @@ namespace {
 constexpr double FRAMES_PER_SECOND = 15000;  // eight-byte standard frames at 2,000,000 baud
 constexpr auto CYCLE = 10s;
 constexpr auto RECEIVING = 9s;  // of each cycle; the rest opens, closes and drains
-
-int MinutesAsked(int argc, char** argv) {
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], "--minutes") == 0) return std::max(1, std::atoi(argv[i + 1]));
-    return 10;
-}
-
-double RssMb() {
-    long pages = 0, resident = 0;
-    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
-        std::fclose(statm);
-    }
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
-}
 
 // Timers that really tick: the loop fires the ones that are due.
 class TickingPlatform : public bench::BenchPlatform {
@@ -178,8 +164,8 @@ int RunSoak(int minutes, int out) {
                 std::fprintf(stderr, "the port did not open in cycle %d\n", cycle);
                 return 1;
             }
-            if (cycle == 0) figures.rssStartMb = RssMb();
-            figures.rssEndMb = RssMb();
+            if (cycle == 0) figures.rssStartMb = test::ResidentMegabytes();
+            figures.rssEndMb = test::ResidentMegabytes();
             dprintf(out, "%llu %llu %llu %.1f %.1f\n", static_cast<unsigned long long>(figures.frames),
                     static_cast<unsigned long long>(figures.lost), static_cast<unsigned long long>(figures.sent),
                     figures.rssStartMb, figures.rssEndMb);
@@ -193,7 +179,7 @@ int RunSoak(int minutes, int out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int minutes = MinutesAsked(argc, argv);
+    const int minutes = test::PositiveOption(argc, argv, "--minutes", 10);
     int figuresPipe[2];
     if (pipe(figuresPipe) != 0) return 1;
     const pid_t child = fork();
