@@ -16,6 +16,7 @@
 
 #include "app/control_ids.h"
 #include "app/kelvara_dlg.h"
+#include "frame_number.h"
 #include "sim/virtual_converter.h"
 
 namespace tovrin::bench {
@@ -72,9 +73,7 @@ private:
     void Count(int position) {
         const std::string& data = list_->row(position)[TrafficColumn::Data];
         uint64_t number = 0;
-        for (size_t i = 0; i < 8 && 3 * i + 1 < data.size(); ++i)
-            number |= std::stoull(data.substr(3 * i, 2), nullptr, 16) << (8 * i);
-        if (number != next) ++outOfTurn;
+        if (!FrameNumber(data, number) || number != next) ++outOfTurn;
         next = number + 1;
         ++placed;
     }

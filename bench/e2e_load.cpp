@@ -25,28 +25,17 @@
 #include "app/kelvara_dlg.h"
 #include "gui/main_window.h"
 #include "gui/qt_platform.h"
+#include "frame_number.h"
 #include "sim/virtual_converter.h"
 #include "support/process_census.h"
 
 using namespace tovrin;
+using bench::FrameNumber;
 
 namespace {
 
 constexpr unsigned LINE_BAUD = 2000000;
 constexpr double FRAMES_PER_SECOND = 15000;  // eight-byte standard frames at 2,000,000 baud 8N1
-
-// The frame number a plan's counter data carries: "00 01 02 …", low byte first.
-bool FrameNumber(const std::string& data, uint64_t& number) {
-    if (data.size() < 23) return false;
-    number = 0;
-    for (size_t i = 0; i < 8; ++i) {
-        const std::string pair = data.substr(3 * i, 2);
-        if (!std::isxdigit(static_cast<unsigned char>(pair[0])) || !std::isxdigit(static_cast<unsigned char>(pair[1])))
-            return false;
-        number |= std::stoull(pair, nullptr, 16) << (8 * i);
-    }
-    return true;
-}
 
 // A working directory of its own: the settings and the automatic files land there.
 class WorkDir {

@@ -17,6 +17,7 @@
 using namespace tovrin;
 using namespace std::chrono_literals;
 using bench::Clock;
+using bench::FrameNumber;
 
 namespace {
 
@@ -72,9 +73,7 @@ private:
         }
         const std::string& data = row[TrafficColumn::Data];
         uint64_t number = 0;
-        for (size_t i = 0; i < 8 && 3 * i + 1 < data.size(); ++i)
-            number |= std::stoull(data.substr(3 * i, 2), nullptr, 16) << (8 * i);
-        if (number != next) ++outOfTurn;
+        if (!FrameNumber(data, number) || number != next) ++outOfTurn;
         next = number + 1;
         ++placed;
     }
