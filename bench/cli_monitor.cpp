@@ -31,7 +31,7 @@ constexpr char RUN_SECONDS[] = "120";  // a run that loses frames still ends
 std::string CliPath(int argc, char** argv) {
     if (argc > 1) return argv[1];
     // build/bench/cli_monitor -> build/tovrin-cli
-    return (std::filesystem::path(argv[0]).parent_path().parent_path() / "tovrin-cli").string();
+    return (std::filesystem::canonical("/proc/self/exe").parent_path().parent_path() / "tovrin-cli").string();
 }
 
 // Both threads of the program wait once its monitor thread has purged the line:
