@@ -39,11 +39,11 @@ Arguments::Arguments(std::span<const std::string> words, std::span<const OptionS
         if (word[1] != '-') throw UsageError("unknown option " + word);
         const size_t equals = word.find('=');
         const std::string name = word.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-        const std::optional<OptionSpec> spec = FindOption(name, commandOptions);
-        if (!spec) throw UsageError("unknown option --" + name);
+        const std::optional<OptionSpec> known = FindOption(name, commandOptions);
+        if (!known) throw UsageError("unknown option --" + name);
         if (Has(name)) throw UsageError("--" + name + " is given twice");
         std::string value;
-        if (spec->takesValue) {
+        if (known->takesValue) {
             if (equals != std::string::npos)
                 value = word.substr(equals + 1);
             else if (i + 1 < words.size())
