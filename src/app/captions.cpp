@@ -117,15 +117,6 @@ const char* CaptionFor(int controlId, bool english) {
     return "";
 }
 
-std::vector<std::string> FrameFormatEntries(bool english) {
-    return {std::string(FrameFormatText(FrameFormat::Standard, Direction::Send, english)),
-            std::string(FrameFormatText(FrameFormat::Extended, Direction::Send, english))};
-}
-
-std::vector<std::string> FrameTypeEntries(bool english) {
-    return {std::string(FrameTypeText(FrameType::Data, english)), std::string(FrameTypeText(FrameType::Remote, english))};
-}
-
 std::vector<std::string> WorkModeEntries(bool english) {
     if (english) return {"Normal mode", "Loop back mode", "Silent mode", "Loop back + silent mode"};
     return {"正常模式", "环回模式", "静默模式", "环回静默模式"};

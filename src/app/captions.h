@@ -34,8 +34,6 @@ struct ExportEntry {
 std::span<const Caption> CaptionTable();
 const char* CaptionFor(int id, bool english);
 
-std::vector<std::string> FrameFormatEntries(bool english);  // the "Type" selector
-std::vector<std::string> FrameTypeEntries(bool english);    // the rows' "Format" selectors
 std::vector<std::string> WorkModeEntries(bool english);
 
 // The eight columns of a record, then the two statistics columns.

@@ -149,6 +149,7 @@ private:
     void OnAutoAnswerOffer(const SettingsPacket& packet) override { CheckAutoAnswer(packet); }
 
     void CreateControls();
+    void SetRecording(bool on);
     void PrepareEditableLists();
     void RecordReceivedFrame(const CanFrame& frame);
     RecordFormat AutoSaveFormat() const;

@@ -4,6 +4,7 @@
 #include "app/selector_restore.h"
 #include "controls/list_syntax.h"
 #include "records/bus_state_text.h"
+#include "records/frame_texts.h"
 
 namespace tovrin {
 namespace {

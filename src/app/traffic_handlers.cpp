@@ -36,19 +36,16 @@ void CKelvaraDlg::OnClearList() {
     UpdateData(false);
 }
 
-void CKelvaraDlg::OnPause() {
-    UpdateData(true);
-    m_controls.Enable(id::PAUSE, false);
-    m_controls.Enable(id::CONTINUE, true);
-    m_bDisplayOn = false;
-    UpdateData(false);
-}
+void CKelvaraDlg::OnPause() { SetRecording(false); }
 
-void CKelvaraDlg::OnContinue() {
+void CKelvaraDlg::OnContinue() { SetRecording(true); }
+
+// Pause and Continue: exactly one of the two buttons is usable.
+void CKelvaraDlg::SetRecording(bool on) {
     UpdateData(true);
-    m_controls.Enable(id::CONTINUE, false);
-    m_controls.Enable(id::PAUSE, true);
-    m_bDisplayOn = true;
+    m_controls.Enable(id::PAUSE, on);
+    m_controls.Enable(id::CONTINUE, !on);
+    m_bDisplayOn = on;
     UpdateData(false);
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/captions.h"
 #include "app/selector_restore.h"
+#include "records/frame_texts.h"
 
 namespace tovrin::cli {
 namespace {

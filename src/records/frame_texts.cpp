@@ -44,4 +44,13 @@ std::string ReceivedFrameIdText(uint32_t id) {
     return text;
 }
 
+std::vector<std::string> FrameFormatEntries(bool english) {
+    return {std::string(FrameFormatText(FrameFormat::Standard, Direction::Send, english)),
+            std::string(FrameFormatText(FrameFormat::Extended, Direction::Send, english))};
+}
+
+std::vector<std::string> FrameTypeEntries(bool english) {
+    return {std::string(FrameTypeText(FrameType::Data, english)), std::string(FrameTypeText(FrameType::Remote, english))};
+}
+
 }  // namespace tovrin

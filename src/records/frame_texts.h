@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "link/can_frame.h"
 #include "records/local_time.h"
@@ -25,5 +26,10 @@ std::string TimeScaleText(const LocalTime& time);
 std::string DataText(std::span<const uint8_t> bytes);
 // A received identifier: its 32-bit value as eight lowercase hexadecimal digits.
 std::string ReceivedFrameIdText(uint32_t id);
+
+// The entries of the selectors and the frame list's drop-downs, in position order:
+// standard/extended (the "Type" selector) and data/remote (the rows' "Format").
+std::vector<std::string> FrameFormatEntries(bool english);
+std::vector<std::string> FrameTypeEntries(bool english);
 
 }  // namespace tovrin

@@ -44,10 +44,8 @@ std::vector<std::string> NewFrameListRow(size_t rowCount, bool english) {
 }
 
 std::vector<std::string> FrameListComboItems(size_t column, bool english) {
-    if (column == FRAME_LIST_FORMAT_COLUMN)
-        return {FormatText(FrameFormat::Standard, english), FormatText(FrameFormat::Extended, english)};
-    if (column == FRAME_LIST_TYPE_COLUMN)
-        return {TypeText(FrameType::Data, english), TypeText(FrameType::Remote, english)};
+    if (column == FRAME_LIST_FORMAT_COLUMN) return FrameFormatEntries(english);
+    if (column == FRAME_LIST_TYPE_COLUMN) return FrameTypeEntries(english);
     return {};
 }
 
